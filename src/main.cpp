@@ -1,0 +1,4 @@
+// The engine: nothing but the command loop.
+#include "uci/loop.h"
+
+int main() { return Command_Loop(); }

@@ -1,0 +1,13 @@
+// One "go": iterative deepening over the root search, with its limits and its report.
+#pragma once
+
+#include <cstdint>
+
+#include "board/board.h"
+#include "movegen/move.h"
+
+void Iterative_Deepening(Board* bitboard, uint8_t movestogo, uint8_t infinite, double wtime, double btime,
+                         double winc, double binc, double movetime, uint8_t depth);
+
+int32_t Root_Search_White(Move_List* list, Board* bitboard, uint8_t depth);
+int32_t Root_Search_Black(Move_List* list, Board* bitboard, uint8_t depth);

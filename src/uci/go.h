@@ -1,0 +1,6 @@
+// The "go" command.
+#pragma once
+
+#include "board/board.h"
+
+void Go_Command(Board* bitboard, const char* line);
