@@ -3,6 +3,7 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 
 // a1 = 0, h1 = 7, a8 = 56, h8 = 63.
@@ -21,11 +22,11 @@ namespace square_rules {
 constexpr bool On_Board(int file, int rank) { return file >= 0 && file < 8 && rank >= 0 && rank < 8; }
 
 // Squares reached by single steps (df, dr) from each square.
-template <size_t N>
+template <std::size_t N>
 constexpr Square_Table Steps(const int (&df)[N], const int (&dr)[N]) {
     Square_Table table{};
     for (int s = 0; s < 64; ++s)
-        for (size_t i = 0; i < N; ++i)
+        for (std::size_t i = 0; i < N; ++i)
             if (On_Board(File_Of(s) + df[i], Rank_Of(s) + dr[i]))
                 table[s] |= uint64_t{1} << ((Rank_Of(s) + dr[i]) * 8 + File_Of(s) + df[i]);
     return table;
