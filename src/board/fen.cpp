@@ -74,13 +74,13 @@ void Drop_Contradicted_Rights(Board* b) {
     if (!black_king_home || !Piece_On(b->black_piece, ROOK, 56)) b->castling_q = 0;
 }
 
-// The target must lie on the third or sixth rank, empty, with the pawn that just double-stepped behind it;
-// otherwise an en-passant capture would remove a piece that is not there.
+// The target must lie on the third or sixth rank, empty, with the pawn that just double-stepped behind it
+// and the other side to move; otherwise an en-passant capture would remove a piece that is not there.
 bool En_Passant_Consistent(const Board* b, int x, int y) {
     const int target = 8 * y + x;
     if ((b->all_white_piece | b->all_black_piece) >> target & 1) return false;
-    if (y == 5) return Piece_On(b->black_piece, PAWN, target - 8);
-    if (y == 2) return Piece_On(b->white_piece, PAWN, target + 8);
+    if (y == 5) return b->colour_move == 1 && Piece_On(b->black_piece, PAWN, target - 8);
+    if (y == 2) return b->colour_move == 0 && Piece_On(b->white_piece, PAWN, target + 8);
     return false;
 }
 
