@@ -8,6 +8,8 @@
 #include "search/repetition.h"
 #include "search/search.h"
 
+uint64_t positions_visited = 0;
+
 namespace {
 
 // Margins of the static futility test by remaining depth; only 1 to 4 are used.
@@ -59,6 +61,7 @@ int32_t Search_Node(Search_Control* control, Board* b, Window w, uint8_t depth, 
 
     // 3. Horizon, also where the per-ply tables end.
     if (ply >= depth || ply >= MAX_PLY) return Leaf_Poll<Us>(b, w.alpha, w.beta, ply, pv_node);
+    ++positions_visited;
 
     // 4. Repetition of an earlier position with the same side to move.
     if (Is_Repetition(ply)) {

@@ -28,6 +28,7 @@ int32_t Quiescence_Node(Board* b, Window w, uint8_t ply, uint8_t pv_node) {
     using Side = Side_Window<Us>;
     constexpr Colour Them = Opposite(Us);
     int32_t& near_bound = Side::Near(w);
+    ++positions_visited;
 
     // 1. Stand pat on the static score.
     int32_t stand_pat = b->value_white_material - b->value_black_material + Evaluate(b);
