@@ -64,6 +64,8 @@ struct Field_Case {
     uint8_t passage_yes, passage_x, passage_y;
 };
 
+void PrintTo(const Field_Case& c, std::ostream* os) { *os << c.fen; }
+
 class Set_Fen_Fields : public testing::TestWithParam<Field_Case> {};
 
 TEST_P(Set_Fen_Fields, CastlingAndEnPassant) {
