@@ -1,6 +1,7 @@
 // The "position" command: set up a position, play the listed moves, record the key of every position reached.
 #include "uci/position.h"
 
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
@@ -101,7 +102,7 @@ void Position_Command(Board* bitboard, const char* line) {
     for (const char* p = Skip_Blanks(moves + std::strlen("moves ")); *p != 0; p = Skip_Blanks(p)) {
         const char* end = p;
         while (*end != 0 && *end != ' ') ++end;
-        const long length = end - p;
+        const std::ptrdiff_t length = end - p;
         if (length < MIN_MOVE_TEXT || length > MAX_MOVE_TEXT) {
             Warn_Moves_Error();
         } else {
