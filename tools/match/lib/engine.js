@@ -14,6 +14,7 @@ class UciEngine {
     this.cmd = spec.cmd;
     this.args = spec.args || [];
     this.options = spec.options || [];
+    this.env = spec.env; // undefined: the runner's own environment
     this.logLines = spec.logLines || 50;
     this.onLine = spec.onLine || (() => {});
     this.idName = null;
@@ -39,7 +40,7 @@ class UciEngine {
     this.partial = '';
     this.starts += 1;
     this.note(`# start ${this.cmd} ${this.args.join(' ')}`.trimEnd());
-    const proc = spawn(this.cmd, this.args, { stdio: ['pipe', 'pipe', 'pipe'] });
+    const proc = spawn(this.cmd, this.args, { stdio: ['pipe', 'pipe', 'pipe'], env: this.env });
     this.proc = proc;
     proc.stdin.on('error', () => {}); // EPIPE after a crash is reported through the exit
     proc.stdout.on('data', (chunk) => this.receive(proc, chunk));
