@@ -5,7 +5,7 @@ const fs = require('node:fs');
 const path = require('node:path');
 const { Chess } = require('chess.js');
 const { UciEngine } = require('./engine');
-const { playGame } = require('./game');
+const { playGame, positionCommand } = require('./game');
 
 const LOG_LINES = 50;
 
@@ -119,17 +119,17 @@ function formatSummary(summary) {
   const lines = [];
   lines.push(`Match ${e} vs ${o}: ${n} games, ${mode}, margin ${config.margin ?? 100} ms`);
   lines.push('');
-  lines.push(pad(['engine', 'games', 'wins', 'draws', 'losses', 'points', 'score'], [20, 6, 6, 6, 7, 8, 8]));
-  lines.push(pad([e, n, score.wins, score.draws, score.losses, points.toFixed(1), n ? `${((100 * points) / n).toFixed(1)}%` : '-'], [20, 6, 6, 6, 7, 8, 8]));
+  lines.push(pad(['engine', 'games', 'wins', 'draws', 'losses', 'points', 'score'], [-20, 6, 6, 6, 7, 8, 8]));
+  lines.push(pad([e, n, score.wins, score.draws, score.losses, points.toFixed(1), n ? `${((100 * points) / n).toFixed(1)}%` : '-'], [-20, 6, 6, 6, 7, 8, 8]));
   const est = eloEstimate(score);
   if (est) lines.push(`Elo difference ${fmtElo(est.elo)} (95% interval ${fmtElo(est.low)} .. ${fmtElo(est.high)})`);
   lines.push('');
   lines.push('Results by reason: ' + (Object.entries(reasons).map(([k, v]) => `${k} ${v}`).join(', ') || 'none'));
   lines.push('');
   lines.push('Time per move:');
-  lines.push(pad(['engine', 'moves', 'mean ms', 'max ms', 'over limit'], [20, 7, 9, 9, 10]));
+  lines.push(pad(['engine', 'moves', 'mean ms', 'max ms', 'over limit'], [-20, 7, 9, 9, 10]));
   for (const [label, s] of Object.entries(stats)) {
-    lines.push(pad([label, s.moves, s.moves ? (s.totalMs / s.moves).toFixed(1) : '-', s.maxMs.toFixed(1), s.overruns], [20, 7, 9, 9, 10]));
+    lines.push(pad([label, s.moves, s.moves ? (s.totalMs / s.moves).toFixed(1) : '-', s.maxMs.toFixed(1), s.overruns], [-20, 7, 9, 9, 10]));
   }
   lines.push('');
   if (faults.length === 0) {
@@ -141,10 +141,10 @@ function formatSummary(summary) {
       const key = `${f.engine}\t${f.kind}\t${f.underTest ? 'under test' : 'opponent'}`;
       counts.set(key, (counts.get(key) || 0) + 1);
     }
-    lines.push(pad(['engine', 'kind', 'count', ''], [20, 20, 6, 12]));
+    lines.push(pad(['engine', 'kind', 'count', ''], [-20, -20, 6, -12]));
     for (const [key, count] of counts) {
       const [label, kind, who] = key.split('\t');
-      lines.push(pad([label, kind, count, who], [20, 20, 6, 12]));
+      lines.push(pad([label, kind, count, ` ${who}`], [-20, -20, 6, -12]));
     }
     lines.push('');
     for (const f of faults) lines.push(`  game ${f.game ?? '-'}: ${f.engine} ${f.kind}: ${f.detail}`);
@@ -159,9 +159,10 @@ function fmtElo(x) {
   return (x >= 0 ? '+' : '') + x.toFixed(0);
 }
 
+// One table row: a negative width aligns the cell left, a positive one right.
 function pad(cells, widths) {
   return cells
-    .map((c, i) => (i === 0 ? String(c).padEnd(widths[i]) : String(c).padStart(widths[i])))
+    .map((c, i) => (widths[i] < 0 ? String(c).padEnd(-widths[i]) : String(c).padStart(widths[i])))
     .join(' ')
     .trimEnd();
 }
@@ -178,7 +179,7 @@ function writeLogs(config, summary) {
       `fault: ${f.kind} by ${f.engine}: ${f.detail}`,
       r ? `game ${r.game}: ${r.white} (white) vs ${r.black} (black), opening ${r.opening}` : 'after the last game',
       r ? `start: ${r.startFen}` : '',
-      r ? `moves: ${r.moves.join(' ')}` : '',
+      r ? `last position: ${positionCommand(r.startFen, r.moves)}` : '',
       r ? `result: ${r.result} (${r.reason})` : '',
       `last ${f.io.length} lines of ${f.engine} I/O ("> " sent, "< " received, "! " stderr, "# " events):`,
     ].filter((x) => x !== '');

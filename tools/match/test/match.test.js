@@ -13,6 +13,11 @@ const { parseOpeningLine } = require('../lib/openings');
 const FAKE = path.join(__dirname, 'fake-engine.js');
 const START = 'rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq - 0 1';
 
+const logDirs = [];
+test.after(() => {
+  for (const d of logDirs) fs.rmSync(d, { recursive: true, force: true });
+});
+
 function fake(label, args = []) {
   return { label, cmd: process.execPath, args: [FAKE, ...args] };
 }
@@ -26,10 +31,10 @@ function match({ engine = [], opponent = [], fen = START, games = 1, tc = { base
     games,
     tc: movetime ? null : tc,
     movetime,
-    margin: 50,
+    margin: 200, // generous: the machine may be busy, and only the hung engine should run out
     startTimeout,
     stopGrace: 200,
-    logDir: fs.mkdtempSync(path.join(os.tmpdir(), 'match-test-')),
+    logDir: logDirs[logDirs.push(fs.mkdtempSync(path.join(os.tmpdir(), 'match-test-'))) - 1],
   });
 }
 
@@ -94,8 +99,11 @@ test('a crashed engine is restarted for the next game; opponent faults do not fa
 });
 
 test('the command line exits non-zero only for faults of the engine under test', () => {
+  const logDir = fs.mkdtempSync(path.join(os.tmpdir(), 'match-test-'));
+  logDirs.push(logDir);
+  const args = ['--engine', FAKE, '--opponent', 'self', '--games', '2', '--movetime', '20', '--margin', '1000', '--log', logDir, '--quiet'];
   const run = (env) =>
-    spawnSync(process.execPath, [path.join(__dirname, '..', 'match.js'), '--engine', FAKE, '--opponent', 'self', '--games', '2', '--movetime', '20', '--quiet'], {
+    spawnSync(process.execPath, [path.join(__dirname, '..', 'match.js'), ...args], {
       env: { ...process.env, ...env },
       encoding: 'utf8',
     });
