@@ -153,3 +153,19 @@ inline Engine_Result Run_Engine(const std::vector<Input_Piece>& pieces, const En
 inline Engine_Result Run_Engine(const std::string& input, const Engine_Run_Options& options = {}) {
     return Run_Engine(std::vector<Input_Piece>{{input}}, options);
 }
+
+// Nodes per second depend on the machine: every number after "nps " becomes "#".
+inline std::string Mask_Nps(const std::string& text) {
+    std::string masked;
+    size_t from = 0;
+    for (size_t at; (at = text.find("nps ", from)) != std::string::npos;) {
+        at += 4;
+        masked.append(text, from, at - from);
+        masked += '#';
+        if (at < text.size() && text[at] == '-') ++at;  // the figure is written as a signed 32-bit number
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+        from = at;
+    }
+    masked.append(text, from, std::string::npos);
+    return masked;
+}

@@ -23,20 +23,6 @@ std::string Read_File(const fs::path& path) {
     return all.str();
 }
 
-// Nodes per second depend on the machine: every number after "nps " becomes "#".
-std::string Mask_Nps(const std::string& text) {
-    std::string masked;
-    size_t from = 0;
-    for (size_t at; (at = text.find("nps ", from)) != std::string::npos;) {
-        at += 4;
-        masked.append(text, from, at - from);
-        masked += '#';
-        while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
-        from = at;
-    }
-    masked.append(text, from, std::string::npos);
-    return masked;
-}
 
 // Where two texts part, as a line number and both lines, to keep a failure readable.
 std::string First_Difference(const std::string& actual, const std::string& expected) {
