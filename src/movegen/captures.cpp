@@ -38,6 +38,24 @@ void ray_capture(Move_List& list, int& n, const Board& b, int from, int piece) {
     Append_Scored(list, n, Compose_Move(piece, to, from, KIND_CAPTURE, captured), 10 * captured - piece);
 }
 
+// Rays in the order north, west, south, east.
+template <Colour Us>
+void rook_ray_captures(Move_List& list, int& n, const Board& b, int from, int piece) {
+    ray_capture<Us, ray_north, Increasing>(list, n, b, from, piece);
+    ray_capture<Us, ray_west, Decreasing>(list, n, b, from, piece);
+    ray_capture<Us, ray_south, Decreasing>(list, n, b, from, piece);
+    ray_capture<Us, ray_east, Increasing>(list, n, b, from, piece);
+}
+
+// Rays in the order north-east, north-west, south-west, south-east.
+template <Colour Us>
+void bishop_ray_captures(Move_List& list, int& n, const Board& b, int from, int piece) {
+    ray_capture<Us, ray_north_east, Increasing>(list, n, b, from, piece);
+    ray_capture<Us, ray_north_west, Increasing>(list, n, b, from, piece);
+    ray_capture<Us, ray_south_west, Decreasing>(list, n, b, from, piece);
+    ray_capture<Us, ray_south_east, Decreasing>(list, n, b, from, piece);
+}
+
 // The victim of an en-passant capture stands behind the target square e.
 template <Colour Us>
 void en_passant(Move_List& list, int& n, const Board& b, int from, int e) {
@@ -79,30 +97,12 @@ void generate_captures(Move_List& list, const Board& b) {
         const int s = First_One(set);
         jump_captures<Us>(list, n, b, s, KNIGHT, knight_attacks[s] & enemy);
     }
-    for (uint64_t set = own[BISHOP]; set; set &= set - 1) {
-        const int s = First_One(set);
-        ray_capture<Us, ray_north_east, Increasing>(list, n, b, s, BISHOP);
-        ray_capture<Us, ray_north_west, Increasing>(list, n, b, s, BISHOP);
-        ray_capture<Us, ray_south_west, Decreasing>(list, n, b, s, BISHOP);
-        ray_capture<Us, ray_south_east, Decreasing>(list, n, b, s, BISHOP);
-    }
-    for (uint64_t set = own[ROOK]; set; set &= set - 1) {
-        const int s = First_One(set);
-        ray_capture<Us, ray_north, Increasing>(list, n, b, s, ROOK);
-        ray_capture<Us, ray_west, Decreasing>(list, n, b, s, ROOK);
-        ray_capture<Us, ray_south, Decreasing>(list, n, b, s, ROOK);
-        ray_capture<Us, ray_east, Increasing>(list, n, b, s, ROOK);
-    }
+    for (uint64_t set = own[BISHOP]; set; set &= set - 1) bishop_ray_captures<Us>(list, n, b, First_One(set), BISHOP);
+    for (uint64_t set = own[ROOK]; set; set &= set - 1) rook_ray_captures<Us>(list, n, b, First_One(set), ROOK);
+    // A queen looks along the rook's rays first, then the bishop's.
     for (uint64_t set = own[QUEEN]; set; set &= set - 1) {
-        const int s = First_One(set);
-        ray_capture<Us, ray_north, Increasing>(list, n, b, s, QUEEN);
-        ray_capture<Us, ray_west, Decreasing>(list, n, b, s, QUEEN);
-        ray_capture<Us, ray_south, Decreasing>(list, n, b, s, QUEEN);
-        ray_capture<Us, ray_east, Increasing>(list, n, b, s, QUEEN);
-        ray_capture<Us, ray_north_east, Increasing>(list, n, b, s, QUEEN);
-        ray_capture<Us, ray_north_west, Increasing>(list, n, b, s, QUEEN);
-        ray_capture<Us, ray_south_west, Decreasing>(list, n, b, s, QUEEN);
-        ray_capture<Us, ray_south_east, Decreasing>(list, n, b, s, QUEEN);
+        rook_ray_captures<Us>(list, n, b, First_One(set), QUEEN);
+        bishop_ray_captures<Us>(list, n, b, First_One(set), QUEEN);
     }
     if (own[KING]) {
         const int k = First_One(own[KING]);

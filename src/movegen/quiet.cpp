@@ -24,6 +24,22 @@ uint64_t free_ray(const Board& b, int s) {
     return Ray[s] ^ Ray[blocker] ^ square_mask[blocker];
 }
 
+// Rays in the order north, west, south, east.
+void rook_ray_moves(Move_List& list, int& n, const Board& b, int s, int piece) {
+    quiet_targets(list, n, s, piece, free_ray<ray_north, Increasing>(b, s));
+    quiet_targets(list, n, s, piece, free_ray<ray_west, Decreasing>(b, s));
+    quiet_targets(list, n, s, piece, free_ray<ray_south, Decreasing>(b, s));
+    quiet_targets(list, n, s, piece, free_ray<ray_east, Increasing>(b, s));
+}
+
+// Rays in the order north-east, north-west, south-west, south-east.
+void bishop_ray_moves(Move_List& list, int& n, const Board& b, int s, int piece) {
+    quiet_targets(list, n, s, piece, free_ray<ray_north_east, Increasing>(b, s));
+    quiet_targets(list, n, s, piece, free_ray<ray_north_west, Increasing>(b, s));
+    quiet_targets(list, n, s, piece, free_ray<ray_south_west, Decreasing>(b, s));
+    quiet_targets(list, n, s, piece, free_ray<ray_south_east, Decreasing>(b, s));
+}
+
 template <Colour Us>
 bool square_attacked(const Board& b, int q) {
     if constexpr (Us == WHITE) return Square_Attacked_By_Black(&b, static_cast<uint8_t>(q)) != 0;
@@ -71,31 +87,13 @@ void generate_quiet(Move_List& list, const Board& b) {
     const uint64_t* own = Pieces<Us>(b);
     int n = list.move_count;
     if (own[KING]) king_moves<Us>(list, n, b, First_One(own[KING]));
+    // A queen moves along the rook's rays first, then the bishop's.
     for (uint64_t set = own[QUEEN]; set; set &= set - 1) {
-        const int s = First_One(set);
-        quiet_targets(list, n, s, QUEEN, free_ray<ray_north, Increasing>(b, s));
-        quiet_targets(list, n, s, QUEEN, free_ray<ray_west, Decreasing>(b, s));
-        quiet_targets(list, n, s, QUEEN, free_ray<ray_south, Decreasing>(b, s));
-        quiet_targets(list, n, s, QUEEN, free_ray<ray_east, Increasing>(b, s));
-        quiet_targets(list, n, s, QUEEN, free_ray<ray_north_east, Increasing>(b, s));
-        quiet_targets(list, n, s, QUEEN, free_ray<ray_north_west, Increasing>(b, s));
-        quiet_targets(list, n, s, QUEEN, free_ray<ray_south_west, Decreasing>(b, s));
-        quiet_targets(list, n, s, QUEEN, free_ray<ray_south_east, Decreasing>(b, s));
+        rook_ray_moves(list, n, b, First_One(set), QUEEN);
+        bishop_ray_moves(list, n, b, First_One(set), QUEEN);
     }
-    for (uint64_t set = own[ROOK]; set; set &= set - 1) {
-        const int s = First_One(set);
-        quiet_targets(list, n, s, ROOK, free_ray<ray_north, Increasing>(b, s));
-        quiet_targets(list, n, s, ROOK, free_ray<ray_west, Decreasing>(b, s));
-        quiet_targets(list, n, s, ROOK, free_ray<ray_south, Decreasing>(b, s));
-        quiet_targets(list, n, s, ROOK, free_ray<ray_east, Increasing>(b, s));
-    }
-    for (uint64_t set = own[BISHOP]; set; set &= set - 1) {
-        const int s = First_One(set);
-        quiet_targets(list, n, s, BISHOP, free_ray<ray_north_east, Increasing>(b, s));
-        quiet_targets(list, n, s, BISHOP, free_ray<ray_north_west, Increasing>(b, s));
-        quiet_targets(list, n, s, BISHOP, free_ray<ray_south_west, Decreasing>(b, s));
-        quiet_targets(list, n, s, BISHOP, free_ray<ray_south_east, Decreasing>(b, s));
-    }
+    for (uint64_t set = own[ROOK]; set; set &= set - 1) rook_ray_moves(list, n, b, First_One(set), ROOK);
+    for (uint64_t set = own[BISHOP]; set; set &= set - 1) bishop_ray_moves(list, n, b, First_One(set), BISHOP);
     for (uint64_t set = own[KNIGHT]; set; set &= set - 1) {
         const int s = First_One(set);
         quiet_targets(list, n, s, KNIGHT, knight_attacks[s] & ~b.all_piece);
