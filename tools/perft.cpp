@@ -8,6 +8,7 @@
 #include "board/board.h"
 #include "makemove/make.h"
 #include "makemove/perft.h"
+#include "uci/output.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ int main(int argc, char** argv) {
             const uint64_t below = Perft(&child, depth - 1);
             nodes += below;
             char text[6];
-            Coordinate_Text(roots.move[i], text);
+            Move_Text(roots.move[i], Suffix::Promotions, text);
             std::printf("%s: %llu\n", text, static_cast<unsigned long long>(below));
         }
         std::printf("\n");

@@ -11,6 +11,3 @@ uint64_t Perft(Board* bitboard, int depth);
 
 // Legal moves of the side to move in generation order, captures first as generated; returns their number.
 int Legal_Moves(Board* bitboard, Move_List* legal);
-
-// Coordinate text of a move (e2e4, e7e8q) into text, which holds at least 6 bytes.
-void Coordinate_Text(Move m, char* text);

@@ -85,8 +85,7 @@ int32_t Search_Node(Search_Control* control, Board* b, Window w, uint8_t depth, 
 
     // 7. Generate and order.
     Move_List list;
-    Generate_Captures<Us>(&list, b);
-    Generate_Quiet<Us>(&list, b);
+    Generate_All<Us>(&list, b);
     Order_Moves(&list, key, ply);
     const uint8_t last_unreduced = list.capture_count + 2;
 

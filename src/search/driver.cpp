@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "makemove/perft.h"
 #include "makemove/zobrist.h"
 #include "search/colour_calls.h"
 #include "search/driver.h"
@@ -37,25 +38,6 @@ void Restore_Result(const Iteration_Result& result) {
     best_to = result.to;
 }
 
-template <Colour Us>
-void Generate_Root_Moves(Move_List* list, const Board* b) {
-    Generate_Captures<Us>(list, b);
-    Generate_Quiet<Us>(list, b);
-}
-
-// Position of the first legal move of the list, or -1 when the side to move has none.
-template <Colour Us>
-int First_Legal_Move(Board* b, const Move_List* list) {
-    for (int i = 0; i < list->move_count; ++i) {
-        Undo_Record undo;
-        Make_Move<Us>(b, &undo, list, i);
-        const bool legal = !King_Attacked<Us>(b);
-        Unmake_Move<Us>(b, &undo, list, i);
-        if (legal) return i;
-    }
-    return -1;
-}
-
 void Report_Key_Error(const Board* b, uint64_t key) {
     if (b->hash_key != key) std::fputs("\nERROR HESH Test_Deepening(in Iterative_Deepening) \n", stdout);
 }
@@ -75,8 +57,7 @@ void Deepen(Board* b, const Search_Limits& limits) {
 
     // 6. The root moves, generated once for every iteration.
     Move_List list;
-    Generate_Root_Moves<Us>(&list, b);
-    const int first_legal = First_Legal_Move<Us>(b, &list);
+    Generate_All<Us>(&list, b);
 
     // 7-8. Iterate until the depth limit, a mate, the soft budget or a stop.
     Iteration_Result last{};
@@ -110,14 +91,15 @@ void Deepen(Board* b, const Search_Limits& limits) {
         if (limits.time_budget != -1 && elapsed > limits.time_budget && d >= 4) break;
     }
 
-    // 9-11. The answer: the line's first move, else any legal move, else none.
+    // 9-11. The answer: the line's first move, else the first legal move, else none.
     Report_Key_Error(b, key);
-    if (first_legal < 0) {
+    Move_List legal;
+    if (Legal_Moves(b, &legal) == 0) {
         std::fputs("bestmove (none)\n", stdout);
         return;
     }
     if (!last.valid) {
-        Print_Bestmove(list.move[first_legal]);
+        Print_Bestmove(legal.move[0]);
         return;
     }
     Print_Bestmove(pv.move[0]);

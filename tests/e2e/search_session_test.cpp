@@ -8,8 +8,7 @@
 
 #include "board/board.h"
 #include "e2e/engine_pipe.h"
-#include "makemove/make.h"
-#include "movegen/generate.h"
+#include "makemove/perft.h"
 #include "uci/output.h"
 #include "uci/position.h"
 
@@ -20,26 +19,14 @@ std::set<std::string> Legal_Moves(const std::string& position_line) {
     static Board b;
     Clear_Board(&b);
     Position_Command(&b, position_line.c_str());
-    Move_List list;
-    const bool white = b.colour_move == 1;
-    if (white) {
-        Generate_Captures_White(&list, &b);
-        Generate_Quiet_White(&list, &b);
-    } else {
-        Generate_Captures_Black(&list, &b);
-        Generate_Quiet_Black(&list, &b);
-    }
-    std::set<std::string> legal;
-    for (int i = 0; i < list.move_count; ++i) {
-        Undo_Record undo;
-        if (white) Make_Move_White(&b, &undo, &list, i); else Make_Move_Black(&b, &undo, &list, i);
-        const bool ok = !(white ? King_Attacked_White(&b) : King_Attacked_Black(&b));
-        if (white) Unmake_Move_White(&b, &undo, &list, i); else Unmake_Move_Black(&b, &undo, &list, i);
+    Move_List legal;
+    std::set<std::string> texts;
+    for (int i = 0, n = Legal_Moves(&b, &legal); i < n; ++i) {
         char text[8];
-        Move_Text(list.move[i], Suffix::Promotions, text);
-        if (ok) legal.insert(text);
+        Move_Text(legal.move[i], Suffix::Promotions, text);
+        texts.insert(text);
     }
-    return legal;
+    return texts;
 }
 
 std::vector<std::string> Bestmoves(const std::string& output) {

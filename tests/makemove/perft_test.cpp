@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "makemove/perft.h"
+#include "uci/output.h"
 #include "makemove/support.h"
 
 namespace {
@@ -26,9 +27,9 @@ TEST(Perft, LegalRootMovesAndTheirText) {
     ASSERT_EQ(Legal_Moves(&b, &legal), 48);
     char text[6];
     // Pawn captures come first, from the lowest square up: g2 before d5.
-    Coordinate_Text(legal.move[0], text);
+    Move_Text(legal.move[0], Suffix::Promotions, text);
     EXPECT_STREQ(text, "g2h3");
-    Coordinate_Text(legal.move[1], text);
+    Move_Text(legal.move[1], Suffix::Promotions, text);
     EXPECT_STREQ(text, "d5e6");
     const struct {
         Move move;
@@ -37,7 +38,7 @@ TEST(Perft, LegalRootMovesAndTheirText) {
                  {Compose_Move(PAWN, 56, 49, KIND_CAPTURE_PROMOTE_KNIGHT, ROOK), "b7a8n"},
                  {Compose_Move(KING, 6, 4, KIND_CASTLE_SHORT, 0), "e1g1"}};
     for (const auto& t : texts) {
-        Coordinate_Text(t.move, text);
+        Move_Text(t.move, Suffix::Promotions, text);
         EXPECT_STREQ(text, t.text);
     }
 }
