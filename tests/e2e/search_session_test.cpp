@@ -187,4 +187,21 @@ TEST(Search_Session, SameInputSameOutput) {
     EXPECT_EQ(Mask_Nps(first.output), Mask_Nps(second.output));
 }
 
+// Positions far from the usual: more than 218 moves, nine queens, a side to move with a long list of checks.
+TEST(Search_Session, CrowdedPositionsGetALegalAnswer) {
+    const std::string positions[] = {
+        "position fen R6R/3Q4/1Q4Q1/4Q3/2Q4Q/Q4Q2/pp1Q4/kBNN1KB1 w - - 0 1",
+        "position fen 4k3/4p3/8/8/8/8/1QQQQQQ1/QQ2K2Q w - - 0 1",
+        "position fen 3qk3/8/8/8/8/8/8/3QK3 w - - 0 1 moves d1d8 e8d8",
+    };
+    for (const std::string& position : positions) {
+        const Engine_Result r = Run_Engine("uci\n" + position + "\ngo depth 3\n", {.timeout_ms = 60000});
+        EXPECT_FALSE(r.timed_out) << position;
+        EXPECT_EQ(r.errors, "") << position;
+        const std::vector<std::string> moves = Bestmoves(r.output);
+        ASSERT_EQ(moves.size(), 1u) << position;
+        EXPECT_TRUE(Legal_Moves(position).count(moves[0])) << position << ": " << moves[0];
+    }
+}
+
 }  // namespace
