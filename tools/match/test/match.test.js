@@ -66,8 +66,8 @@ test('each fault of the engine under test loses the game and fails the run', asy
     { fault: 'crash', kind: 'crash' },
     { fault: 'hang', kind: 'time-forfeit' },
     { fault: 'hang', kind: 'time-forfeit', movetime: 100 },
-    { fault: 'no-uciok', kind: 'no-uciok', startTimeout: 300 },
-    { fault: 'no-readyok', kind: 'no-readyok', startTimeout: 300 },
+    { fault: 'no-uciok', kind: 'no-uciok', startTimeout: 3000 }, // long enough for a healthy opponent on a busy machine
+    { fault: 'no-readyok', kind: 'no-readyok', startTimeout: 3000 },
   ];
   for (const c of cases) {
     const label = `${c.fault}${c.movetime ? ' (movetime)' : ''}`;
