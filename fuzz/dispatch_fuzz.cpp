@@ -51,7 +51,7 @@ void Run_Line(char* text) {
         Require(go.infinite <= 1, "go: infinite flag");
         const int deeper = (go.depth ^ go.movestogo ^ go.infinite ^ static_cast<uint8_t>(go.nodes)) & 1;
         // A board without both kings is still searched: the engine must refuse it by itself.
-        if (!Both_Kings_Present(&board) || Material_Reachable(board)) Dispatch_Command(SHALLOW_GO[deeper], &board);
+        if (!Both_Kings_Present(&board) || Material_Searchable(board)) Dispatch_Command(SHALLOW_GO[deeper], &board);
     } else {
         if (Begins_With(text, "setoption ")) Clamp_Hash_Request(text);
         Dispatch_Command(text, &board);

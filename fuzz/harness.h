@@ -75,10 +75,14 @@ inline bool Side_Reachable(const uint64_t* pieces) {
     return __builtin_popcountll(pieces[KING]) == 1 && pawns + promoted <= 8;
 }
 
-// The search's quiescence has no node bound: on a board with dozens of queens its capture tree has no
-// practical end, so searches are run only where the material could stand on the board in a game.
-inline bool Material_Reachable(const Board& b) {
-    return Side_Reachable(b.white_piece) && Side_Reachable(b.black_piece);
+// The search's quiescence has no node bound and never looks at the stop flag: on a board with many queens its
+// capture tree takes seconds to minutes, whatever the limits. Searches are run only where the material could
+// stand on the board in a game and neither side has more than three queens.
+inline bool Material_Searchable(const Board& b) {
+    constexpr int MOST_QUEENS = 3;
+    return Side_Reachable(b.white_piece) && Side_Reachable(b.black_piece) &&
+           __builtin_popcountll(b.white_piece[QUEEN]) <= MOST_QUEENS &&
+           __builtin_popcountll(b.black_piece[QUEEN]) <= MOST_QUEENS;
 }
 
 // The keys of the first draw, so that every input starts from the same table.

@@ -94,7 +94,7 @@ template <Colour Us> void Check_Moves(Board* b) {
     }
 }
 
-// Positions with material a game can reach get a quiescence search and a node-bounded search of one or two plies.
+// Positions with material the search can take get a quiescence search and a node-bounded search of one or two plies.
 template <Colour Us> void Check_Search(Board* b, int depth) {
     const Board before = *b;
     Quiescence<Us>(b);
@@ -116,7 +116,7 @@ void Check_Position(const char* text, int depth) {
     Evaluate(&b);
     const bool white = b.colour_move == 1;
     if (white) Check_Moves<WHITE>(&b); else Check_Moves<BLACK>(&b);
-    if (!Both_Kings_Present(&b) || !Material_Reachable(b)) return;
+    if (!Both_Kings_Present(&b) || !Material_Searchable(b)) return;
     if (white) Check_Search<WHITE>(&b, depth); else Check_Search<BLACK>(&b, depth);
 }
 
