@@ -75,14 +75,22 @@ inline bool Side_Reachable(const uint64_t* pieces) {
     return __builtin_popcountll(pieces[KING]) == 1 && pawns + promoted <= 8;
 }
 
-// The search's quiescence has no node bound and never looks at the stop flag: on a board with many queens its
-// capture tree takes seconds to minutes, whatever the limits. Searches are run only where the material could
-// stand on the board in a game and neither side has more than three queens.
+// The search's quiescence has no node bound and never looks at the stop flag: on a board with many queens, or
+// with many pawns about to promote (four choices each), its capture tree takes seconds to minutes whatever the
+// limits. Searches are run only where the material could stand on the board in a game, neither side has more
+// than three queens, no pawn stands on a back rank and at most two pawns a side are one step from promoting.
 inline bool Material_Searchable(const Board& b) {
     constexpr int MOST_QUEENS = 3;
+    constexpr int MOST_PROMOTING = 2;
+    constexpr uint64_t BACK_RANKS = 0xFF000000000000FFULL;
+    constexpr uint64_t RANK_2 = 0x000000000000FF00ULL;
+    constexpr uint64_t RANK_7 = 0x00FF000000000000ULL;
     return Side_Reachable(b.white_piece) && Side_Reachable(b.black_piece) &&
            __builtin_popcountll(b.white_piece[QUEEN]) <= MOST_QUEENS &&
-           __builtin_popcountll(b.black_piece[QUEEN]) <= MOST_QUEENS;
+           __builtin_popcountll(b.black_piece[QUEEN]) <= MOST_QUEENS &&
+           ((b.white_piece[PAWN] | b.black_piece[PAWN]) & BACK_RANKS) == 0 &&
+           __builtin_popcountll(b.white_piece[PAWN] & RANK_7) <= MOST_PROMOTING &&
+           __builtin_popcountll(b.black_piece[PAWN] & RANK_2) <= MOST_PROMOTING;
 }
 
 // The keys of the first draw, so that every input starts from the same table.

@@ -13,7 +13,6 @@
 #include "movegen/generate.h"
 #include "movegen/move.h"
 #include "search/driver.h"
-#include "search/search.h"
 
 namespace {
 
@@ -41,11 +40,6 @@ template <Colour C> void Unmake(Board* b, const Undo_Record* undo, const Move_Li
 
 template <Colour C> uint8_t King_Attacked(const Board* b) {
     if constexpr (C == WHITE) return King_Attacked_White(b); else return King_Attacked_Black(b);
-}
-
-template <Colour C> int32_t Quiescence(Board* b) {
-    if constexpr (C == WHITE) return Quiescence_White(b, -INFINITE_SCORE, INFINITE_SCORE, 0, 1);
-    else return Quiescence_Black(b, -INFINITE_SCORE, INFINITE_SCORE, 0, 1);
 }
 
 // Every field the moves may touch, the quiescence scratch word excepted.
@@ -95,11 +89,9 @@ template <Colour Us> void Check_Moves(Board* b) {
     }
 }
 
-// Positions with material the search can take get a quiescence search and a node-bounded search of one or two plies.
+// Positions with material the search can take get a node-bounded search of one or two plies.
 template <Colour Us> void Check_Search(Board* b, int depth) {
     const Board before = *b;
-    Quiescence<Us>(b);
-    Require(Same_Position(*b, before), "quiescence left the board changed");
     game_keys[0] = b->hash_key;
     Iterative_Deepening(b, 255, 0, -1, -1, 0, 0, -1, static_cast<uint8_t>(depth), SEARCH_NODES);
     Require(Same_Position(*b, before), "search left the board changed");
