@@ -32,10 +32,19 @@ struct Search_Guard {
     uint64_t nodes_before;     // nodes of the iterations already finished
     bool open_ended;
     bool first_iteration_done; // the clock never cuts the first iteration, so there is always an answer
-    uint16_t leaf_count;       // horizon entries since the last check
+    uint16_t leaf_count;       // horizon and quiescence positions since the last check
 };
 
 extern Search_Guard search_guard;
 
 // Raises the stop flag once the hard time limit or the node budget has passed.
 void Check_Search_Limits();
+
+// Counts one position towards the next check of the limits; a long capture sequence is checked too.
+inline void Count_Toward_Limits() {
+    constexpr uint16_t LIMIT_INTERVAL = 1024;
+    if (++search_guard.leaf_count >= LIMIT_INTERVAL) {
+        search_guard.leaf_count = 0;
+        Check_Search_Limits();
+    }
+}

@@ -2,6 +2,7 @@
 #include "eval/eval.h"
 #include "movegen/generate.h"
 #include "search/colour_calls.h"
+#include "search/limits.h"
 #include "search/ordering.h"
 #include "search/pv.h"
 #include "search/search.h"
@@ -29,6 +30,11 @@ int32_t Quiescence_Node(Board* b, Window w, uint8_t ply, uint8_t pv_node) {
     constexpr Colour Them = Opposite(Us);
     int32_t& near_bound = Side::Near(w);
     ++positions_visited;
+
+    // The clock and the node budget are watched here too, so that no capture sequence outlasts them; once
+    // stopped, the search's scores mean nothing and the node returns at once.
+    Count_Toward_Limits();
+    if (search_control.stop == 1) return 0;
 
     // 1. Stand pat on the static score.
     int32_t stand_pat = b->value_white_material - b->value_black_material + Evaluate(b);

@@ -14,8 +14,6 @@
 namespace {
 
 constexpr uint16_t POLL_INTERVAL = 50000;
-// The clock and the node budget are checked more often than input, so short limits are kept.
-constexpr uint16_t LIMIT_INTERVAL = 1024;
 
 // Reads a waiting line: "quit" ends the process, "stop" the search, "isready" is answered at once,
 // and anything else is kept for the command loop after the search.
@@ -49,10 +47,6 @@ int32_t Leaf(Board* b, int32_t alpha, int32_t beta, uint8_t ply, uint8_t pv_node
         search_control.poll_count = 0;
     }
     ++search_control.poll_count;
-    if (++search_guard.leaf_count >= LIMIT_INTERVAL) {
-        search_guard.leaf_count = 0;
-        Check_Search_Limits();
-    }
     return Quiescence<Us>(b, alpha, beta, ply, pv_node);
 }
 

@@ -68,6 +68,7 @@ TEST(Search, StaticFutilityCutsOnlyNearTheHorizon) {
 struct Quiescence_Run {
     int32_t score;
     uint64_t visited;
+    bool operator==(const Quiescence_Run&) const = default;
 };
 
 Quiescence_Run Run_Quiescence(Board* b, int32_t alpha, int32_t beta, uint8_t ply = 1, uint8_t pv_node = 0) {
@@ -162,6 +163,18 @@ TEST(Search, AStoppedSearchReturnsAtOnceAndWritesNothing) {
     EXPECT_EQ(Search_White(&search_control, &b, -INF, INF, 5, 1, KIND_QUIET, 0, 0, 0), 0);
     EXPECT_EQ(positions_visited, visited);
     EXPECT_EQ(hash_table[Hash_Index(b.hash_key)].score_slot.key_check, 0u);
+    EXPECT_EQ(Run_Quiescence(&b, -INF, INF), (Quiescence_Run{0, 1}));
+}
+
+// A long capture sequence still watches the limits: a node budget already spent stops the quiescence search.
+TEST(Search, QuiescenceChecksTheLimits) {
+    Board b;
+    Prepare_Search(&b, "r3k2r/p1ppqpb1/bn2pnp1/3PN3/1p2P3/2N2Q1p/PPPBBPPP/R3K2R w KQkq - 0 1");
+    search_guard.node_limit = 1;
+    search_guard.nodes_before = 1;
+    search_guard.leaf_count = 1023;
+    EXPECT_EQ(Run_Quiescence(&b, -INF, INF).score, 0);
+    EXPECT_EQ(search_control.stop, 1);
 }
 
 // White a queen up: passing still leaves black far below any small bound.
