@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "search/control.h"
+#include "search/driver.h"
 
 Search_Guard search_guard;
 
@@ -54,7 +55,7 @@ Search_Limits Compute_Limits(const Go_Parameters& go, uint8_t colour_move, uint1
     // The reply must arrive in time whatever the budget says.
     const double own_clock = colour_move == 1 ? go.wtime : go.btime;
     if (go.movetime != -1) Cap_Time_Limit(&limits, go.movetime - std::min(MOVETIME_MARGIN, go.movetime / 5));
-    if (own_clock != -1) Cap_Time_Limit(&limits, own_clock * CLOCK_SHARE - CLOCK_MARGIN);
+    if (own_clock != -1) Cap_Time_Limit(&limits, own_clock * CLOCK_SHARE - std::min(CLOCK_MARGIN, own_clock * CLOCK_SHARE / 2));
     return limits;
 }
 
@@ -62,7 +63,10 @@ void Check_Search_Limits() {
     Search_Guard& g = search_guard;
     const uint64_t nodes = g.nodes_before + search_control.nodes + root_nodes;
     if (g.node_limit != 0 && nodes >= g.node_limit) search_control.stop = 1;
-    if (g.first_iteration_done && search_control.time_limit > 0 &&
-        (Clock_Milliseconds() - g.go_start) / 1000.0 > search_control.time_limit)
-        search_control.stop = 1;
+    if (search_control.time_limit <= 0) return;
+    // The answer should come from a search: the clock lets the first root move of the first iteration finish,
+    // unless it runs past twice the limit, when the first legal move is the answer.
+    const double elapsed = (Clock_Milliseconds() - g.go_start) / 1000.0;
+    const bool searched = g.first_iteration_done || root_has_result;
+    if (elapsed > search_control.time_limit * (searched ? 1 : 2)) search_control.stop = 1;
 }

@@ -31,7 +31,7 @@ struct Search_Guard {
     uint64_t node_limit;       // 0: none
     uint64_t nodes_before;     // nodes of the iterations already finished
     bool open_ended;
-    bool first_iteration_done; // the clock never cuts the first iteration, so there is always an answer
+    bool first_iteration_done; // until then the clock waits for the first root move to be searched
     uint16_t leaf_count;       // horizon and quiescence positions since the last check
 };
 

@@ -187,6 +187,21 @@ TEST(Search_Session, SameInputSameOutput) {
     EXPECT_EQ(Mask_Nps(first.output), Mask_Nps(second.output));
 }
 
+// Seven queens a side make a capture tree of seconds even at depth 1: the clock still ends the search, with the
+// first legal move when not even one root move could be searched.
+TEST(Search_Session, TheClockHoldsOnAnExplodingCaptureTree) {
+    const std::string position = "position fen QQQQQQQ/qq$Kqqqqq/qrbq1k1r/p b - - 0 1";
+    for (const char* go : {"go movetime 100\n", "go wtime 400 btime 400\n"}) {
+        const auto start = std::chrono::steady_clock::now();
+        const Engine_Result r = Run_Engine({{"uci\n" + position + "\n" + go}, {"quit\n", 0, "bestmove"}},
+                                           {.timeout_ms = 30000, .close_input = false});
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_LT(ms, 1000) << go;
+        ASSERT_EQ(Bestmoves(r.output).size(), 1u) << go;
+        EXPECT_TRUE(Legal_Moves(position).count(Bestmoves(r.output)[0])) << go;
+    }
+}
+
 // Positions far from the usual: more than 218 moves, nine queens, a side to move with a long list of checks.
 TEST(Search_Session, CrowdedPositionsGetALegalAnswer) {
     const std::string positions[] = {

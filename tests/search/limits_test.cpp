@@ -58,6 +58,8 @@ TEST(Limits, FromTheGoParameters) {
         // Little time and a large increment: the budget says seconds, the clock allows a fifth of one.
         {"large increment", Go(1, 1, 5, 5), 1, 0, 50, (1.0 / 80 + 5) / 3, 1 * 0.25 - 0.05, false},
         {"no time left", Go(0, 0, 0, 0), 1, 0, 50, 0, 0.001, false},
+        // A tenth of a second left: a quarter of it, less half of that for the reply to arrive.
+        {"little time left", Go(0.1, 5, 0, 0), 1, 0, 50, 0.1 / 80 / 3, 0.025 - 0.0125, false},
         {"negative clock", Go(-0.5, 10, 0, 0), 1, 0, 50, -0.5 / 80 / 3, 0.001, false},
     };
     for (const Limits_Case& c : cases) {
