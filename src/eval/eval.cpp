@@ -14,11 +14,10 @@ constexpr int32_t DOUBLED_PAWN = 10;
 // Squares of white's first rank; black uses their reflections on the eighth.
 enum : int { A1 = 0, B1 = 1, C1 = 2, D1 = 3, F1 = 5, G1 = 6, H1 = 7 };
 
-// What tells one side's terms from the other's: sign, forward direction, reflection and tables.
+// What tells one side's terms from the other's: forward direction, reflection and tables.
 template <Colour Us> struct Eval_Side;
 
 template <> struct Eval_Side<WHITE> {
-    static constexpr int32_t sign = 1;
     static constexpr int up = 8;
     static constexpr int flip = 0;
     static constexpr const Square_Table& ahead = ray_north;
@@ -33,7 +32,6 @@ template <> struct Eval_Side<WHITE> {
 };
 
 template <> struct Eval_Side<BLACK> {
-    static constexpr int32_t sign = -1;
     static constexpr int up = -8;
     static constexpr int flip = 56;
     static constexpr const Square_Table& ahead = ray_south;
