@@ -8,6 +8,7 @@
 #include "board/board.h"
 #include "eval/eval.h"
 #include "fuzz/harness.h"
+#include "makemove/colour_moves.h"
 #include "makemove/make.h"
 #include "makemove/zobrist.h"
 #include "movegen/generate.h"
@@ -19,28 +20,6 @@ namespace {
 // A position text longer than this says nothing more to Set_Fen.
 constexpr size_t LONGEST_TEXT = 512;
 constexpr uint64_t SEARCH_NODES = 20000;
-
-template <Colour C> void Generate_All(Move_List* list, const Board* b) {
-    if constexpr (C == WHITE) {
-        Generate_Captures_White(list, b);
-        Generate_Quiet_White(list, b);
-    } else {
-        Generate_Captures_Black(list, b);
-        Generate_Quiet_Black(list, b);
-    }
-}
-
-template <Colour C> void Make(Board* b, Undo_Record* undo, const Move_List* list, uint8_t i) {
-    if constexpr (C == WHITE) Make_Move_White(b, undo, list, i); else Make_Move_Black(b, undo, list, i);
-}
-
-template <Colour C> void Unmake(Board* b, const Undo_Record* undo, const Move_List* list, uint8_t i) {
-    if constexpr (C == WHITE) Unmake_Move_White(b, undo, list, i); else Unmake_Move_Black(b, undo, list, i);
-}
-
-template <Colour C> uint8_t King_Attacked(const Board* b) {
-    if constexpr (C == WHITE) return King_Attacked_White(b); else return King_Attacked_Black(b);
-}
 
 // Every field the moves may touch, the quiescence scratch word excepted.
 bool Same_Position(const Board& a, const Board& b) {
@@ -70,7 +49,7 @@ template <Colour Us> void Check_Moves(Board* b) {
     for (uint8_t i = 0; i < list.move_count; ++i) {
         Require(Entry_Fits<Us>(*b, list.move[i]), "generated entry does not fit the board");
         Undo_Record undo;
-        Make<Us>(b, &undo, &list, i);
+        Make_Move<Us>(b, &undo, &list, i);
         Require(Board_Consistent(*b), "board inconsistent after a move");
         Require(b->colour_move == Opposite(Us), "make did not pass the move");
         King_Attacked<Us>(b);
@@ -84,7 +63,7 @@ template <Colour Us> void Check_Moves(Board* b) {
         Require(b->value_black_material == static_cast<uint16_t>(Black_Material_Sum(b)), "black material out of step");
         Evaluate(b);
         b->hash_key = before.hash_key;
-        Unmake<Us>(b, &undo, &list, i);
+        Unmake_Move<Us>(b, &undo, &list, i);
         Require(Same_Position(*b, before), "unmake did not restore the board");
     }
 }
