@@ -8,15 +8,15 @@ const { performance } = require('node:perf_hooks');
 const EXIT_SETTLE_MS = 300;
 
 class UciEngine {
-  // spec: { label, cmd, args, options: [[name, value]], logLines, onLine(engine, line) }
-  constructor(spec) {
-    this.label = spec.label;
-    this.cmd = spec.cmd;
-    this.args = spec.args || [];
-    this.options = spec.options || [];
-    this.env = spec.env; // undefined: the runner's own environment
-    this.logLines = spec.logLines || 50;
-    this.onLine = spec.onLine || (() => {});
+  // definition: { label, cmd, args, options: [[name, value]], logLines, onLine(engine, line) }
+  constructor(definition) {
+    this.label = definition.label;
+    this.cmd = definition.cmd;
+    this.args = definition.args || [];
+    this.options = definition.options || [];
+    this.env = definition.env; // undefined: the runner's own environment
+    this.logLines = definition.logLines || 50;
+    this.onLine = definition.onLine || (() => {});
     this.idName = null;
     this.proc = null;
     this.ring = [];

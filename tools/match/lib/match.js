@@ -23,8 +23,8 @@ function makePair(config) {
   const onLine = (engine, line) => {
     if (line.startsWith('ERROR')) engine.errorLines.push(line);
   };
-  const make = (spec, role) => {
-    const e = new UciEngine({ ...spec, logLines: LOG_LINES, onLine });
+  const make = (definition, role) => {
+    const e = new UciEngine({ ...definition, logLines: LOG_LINES, onLine });
     e.role = role;
     e.underTest = role === 'engine' || config.selfPlay;
     e.errorLines = [];
