@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "e2e/engine_pipe.h"
+#include "protocol_replies.h"
 
 namespace {
-
-const std::string UCI_REPLY =
-    "id name Orlem_m2_4_Beta_21_03_2009\n"
-    "id author Tolvardi Pelund\n"
-    "option name Hash type spin default 1 min 1 max 1024\n"
-    "uciok \n";
-const std::string READY = "readyok \n\n";
-const std::string UNKNOWN = "WARNING ! Unknown command\n";
 
 struct Session_Case {
     const char* name;

@@ -8,15 +8,9 @@
 
 #include "hash/table.h"
 #include "makemove/zobrist.h"
+#include "protocol_replies.h"
 
 namespace {
-
-const std::string UCI_REPLY =
-    "id name Orlem_m2_4_Beta_21_03_2009\n"
-    "id author Tolvardi Pelund\n"
-    "option name Hash type spin default 1 min 1 max 1024\n"
-    "uciok \n";
-const std::string UNKNOWN = "WARNING ! Unknown command\n";
 
 std::string Dispatch(const char* line) {
     Board b;
